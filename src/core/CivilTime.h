@@ -19,3 +19,16 @@ struct TimeOfDay {
 int DayOfWeek(const Date& date);
 
 }  // namespace vorlen
+
+namespace vorlen {
+
+struct Moment {
+    Date date;
+    TimeOfDay time;
+};
+
+// Whole seconds since 1970-01-01 00:00:00 of the same clock, and back.
+long long SecondsSinceEpoch(const Moment& moment);
+Moment MomentFromSeconds(long long seconds);
+
+}  // namespace vorlen
