@@ -39,6 +39,10 @@ std::string InsertSql() {
     return "INSERT INTO " + QuoteIdentifier(kPlanTableName) + " (" + columns + ") VALUES (" + values + ")";
 }
 
+// Every write takes the write lock first (BEGIN IMMEDIATE), waiting through the busy
+// timeout. A plain statement would first take a read lock and then ask for the write
+// lock; if the other program holds the write lock meanwhile, SQLite refuses at once
+// ("database is locked") instead of waiting, since waiting could deadlock.
 // Rolls back unless committed, so a failed write leaves the file as it was.
 class WriteTransaction {
 public:
@@ -181,10 +185,12 @@ int PlanTable::Append(const Plan& plan) {
     Plan stored;
     for (std::size_t i = 0; i < plan.texts.size(); ++i) stored.texts[i] = Cut(i, plan.texts[i]);
 
+    WriteTransaction transaction(*db_);
     SqliteStatement insert(*db_, InsertSql());
     for (std::size_t i = 0; i < stored.texts.size(); ++i) insert.Bind(static_cast<int>(i + 1), stored.texts[i]);
     insert.Run();
     stored.id = static_cast<int>(sqlite3_last_insert_rowid(db_->get()));
+    transaction.Commit();
 
     const auto at = std::upper_bound(rows_.begin(), rows_.end(), stored.id,
                                      [](int id, const Plan& row) { return id < row.id; });
@@ -209,7 +215,9 @@ void PlanTable::DeleteCurrent() {
     SqliteStatement remove(*db_, "DELETE FROM " + QuoteIdentifier(kPlanTableName) + " WHERE " +
                                      QuoteIdentifier(field::kId) + " = ?");
     remove.Bind(1, static_cast<long long>(id));
+    WriteTransaction transaction(*db_);
     remove.Run();  // a row another program already removed is simply gone
+    transaction.Commit();
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
     if (current_ >= rows_.size() && !rows_.empty()) current_ = rows_.size() - 1;
     eof_ = rows_.empty();
