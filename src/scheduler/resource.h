@@ -1,0 +1,5 @@
+// Resource identifiers of the scheduler.
+#pragma once
+
+#define IDI_SCHEDULER 1
+#define IDB_ABOUT 101
