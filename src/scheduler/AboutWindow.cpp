@@ -45,9 +45,11 @@ void AboutWindow::Layout(UINT dpi) {
     versionFont_.reset(win::CreateUiFont(9, FW_BOLD, dpi));
     SendMessageW(productName_, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_.get()), TRUE);
     SendMessageW(version_, WM_SETFONT, reinterpret_cast<WPARAM>(versionFont_.get()), TRUE);
-    MoveWindow(picture_, px(28), px(52), px(kPictureWidth), px(kPictureHeight), TRUE);
-    MoveWindow(productName_, px(118), px(52), px(230), px(38), TRUE);
-    MoveWindow(version_, px(120), px(98), px(230), px(20), TRUE);
+    // The picture centred in the height, the name and the version beside it.
+    const int top = (kClientHeight - kPictureHeight) / 2;
+    MoveWindow(picture_, px(28), px(top), px(kPictureWidth), px(kPictureHeight), TRUE);
+    MoveWindow(productName_, px(118), px(top - 2), px(230), px(38), TRUE);
+    MoveWindow(version_, px(120), px(top + 44), px(230), px(20), TRUE);
 
     RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
