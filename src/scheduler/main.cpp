@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ApplicationWindow.h"
 #include "ErrorDisplay.h"
 #include "Handle.h"
 #include "SchedulerTexts.h"
+#include "TitleWindow.h"
 #include "TrayWindow.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     try {
         scheduler::TrayWindow mainForm;
-        scheduler::ApplicationWindow application([&mainForm] { mainForm.Close(); });
+        win::TitleWindow application(scheduler::kApplicationTitle, [&mainForm] { mainForm.Close(); });
         if (!mainForm.Start()) return 0;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

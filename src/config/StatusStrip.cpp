@@ -1,0 +1,81 @@
+#include "StatusStrip.h"
+
+#include "Controls.h"
+#include "Dpi.h"
+#include "SettingsKeys.h"
+#include "Shell.h"
+#include "Site.h"
+#include "Unicode.h"
+
+namespace vorlen::config {
+namespace {
+
+constexpr win::Bounds kStripBounds{1, 350, 516, 21};
+// Each label starts where the layout puts it and is wide enough to read and click.
+constexpr win::Bounds kLabelBounds[] = {{8, 4, 360, 15}, {376, 4, 68, 15}, {448, 4, 66, 15}};
+enum : int { kIdFirstLabel = 200 };
+
+}  // namespace
+
+std::array<StatusLink, 3> ReadStatusLinks(const win::IniFile& status) {
+    std::array<StatusLink, 3> links;
+    const std::wstring section = win::Widen(status_ini::kSection);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const StatusLinkKeys& keys = kStatusLinks[i];
+        links[i].title = status.ReadString(section, win::Widen(keys.titleKey), win::Widen(keys.defaultTitle));
+        links[i].link =
+            status.ReadString(section, win::Widen(keys.linkKey), win::Widen(SiteAddress(keys.defaultLinkPath)));
+        links[i].colour =
+            static_cast<COLORREF>(status.ReadInteger(section, win::Widen(keys.colourKey), keys.defaultColour));
+    }
+    return links;
+}
+
+StatusStrip::StatusStrip(HWND parent, std::array<StatusLink, 3> links) : links_(std::move(links)) {
+    const UINT dpi = GetDpiForWindow(parent);
+    CreateArgs args;
+    args.className = L"VorlenStatusStrip";
+    args.style = WS_CHILD | WS_VISIBLE;
+    args.owner = parent;
+    args.x = win::Scale(kStripBounds.x, dpi);
+    args.y = win::Scale(kStripBounds.y, dpi);
+    args.width = win::Scale(kStripBounds.width, dpi);
+    args.height = win::Scale(kStripBounds.height, dpi);
+    Create(args);
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        labels_[i] = win::AddControl(hwnd(), L"STATIC", links_[i].title.c_str(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
+                                     kIdFirstLabel + static_cast<int>(i), kLabelBounds[i]);
+}
+
+int StatusStrip::LabelIndex(HWND control) const {
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (control && labels_[i] == control) return static_cast<int>(i);
+    return -1;
+}
+
+LRESULT StatusStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC: {
+            const int i = LabelIndex(reinterpret_cast<HWND>(lParam));
+            if (i < 0) break;
+            SetTextColor(reinterpret_cast<HDC>(wParam), links_[i].colour & 0xFFFFFF);
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        case WM_SETCURSOR:
+            if (LabelIndex(reinterpret_cast<HWND>(wParam)) >= 0) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == STN_CLICKED) {
+                const int i = LabelIndex(reinterpret_cast<HWND>(lParam));
+                if (i >= 0) win::OpenWebLink(links_[i].link);
+            }
+            return 0;
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace vorlen::config

@@ -1,0 +1,21 @@
+// Creating child controls at 96-DPI positions scaled to the parent's monitor, in the
+// programs' user-interface font.
+#pragma once
+#include <windows.h>
+
+namespace vorlen::win {
+
+struct Bounds {
+    int x, y, width, height;  // at 96 DPI
+};
+
+// The user-interface font for the DPI, shared by all controls of the process.
+HFONT UiFont(UINT dpi);
+
+HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id, Bounds at,
+                DWORD exStyle = 0);
+
+// Moves a control to 96-DPI bounds scaled for its parent.
+void Place(HWND control, Bounds at);
+
+}  // namespace vorlen::win
