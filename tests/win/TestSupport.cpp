@@ -29,7 +29,8 @@ void RemoveTree(const std::wstring& path) {
 
 std::wstring UniqueName() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = L"vorlen-test-" + std::to_wstring(GetCurrentProcessId());
+    static int made = 0;  // several folders in one test get names of their own
+    std::wstring name = L"vorlen-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made) + L"-";
     if (info) {
         for (const char* p = info->name(); *p; ++p) name += static_cast<wchar_t>(*p);
     }
