@@ -3,6 +3,8 @@
 #include "ConfigTexts.h"
 #include "Controls.h"
 #include "Dpi.h"
+#include "Site.h"
+#include "Unicode.h"
 #include "resource.h"
 
 namespace vorlen::config {
@@ -23,6 +25,21 @@ constexpr GuideButton kGuides[kPageCount] = {
     {kGuideSettings, IDI_PAGE_SETTINGS, {12, 154, 121, 17}},
     {kGuidePlans, IDI_PAGE_PLANS, {12, 182, 121, 19}},
 };
+
+constexpr win::Bounds kWebPageBounds{10, 218, 125, 125};
+
+// The page fills its box: no scroll bars, no border, no margin.
+void FitPageToBox(IDispatch* document) {
+    IDispatch* body = win::GetDispatchProperty(document, L"Body");
+    if (!body) return;
+    win::PutStringProperty(body, L"Scroll", L"no");
+    if (IDispatch* style = win::GetDispatchProperty(body, L"style")) {
+        win::PutStringProperty(style, L"border", L"none");
+        win::PutStringProperty(style, L"margin", L"0px");
+        style->Release();
+    }
+    body->Release();
+}
 
 }  // namespace
 
@@ -49,6 +66,11 @@ GuideColumn::GuideColumn(HWND parent, std::function<void(PageId)> onGuide) : onG
                                                   IMAGE_ICON, iconSize, iconSize, LR_SHARED));
         SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     }
+    const RECT box{win::Scale(kWebPageBounds.x, dpi), win::Scale(kWebPageBounds.y, dpi),
+                   win::Scale(kWebPageBounds.x + kWebPageBounds.width, dpi),
+                   win::Scale(kWebPageBounds.y + kWebPageBounds.height, dpi)};
+    page_ = std::make_unique<win::WebBrowserHost>(hwnd(), box, FitPageToBox);
+    page_->Navigate(win::Widen(SiteAddress("/")));
 }
 
 void GuideColumn::MarkCurrent(PageId page) {

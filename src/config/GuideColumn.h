@@ -1,9 +1,11 @@
 // The guide column: two headings and the five page buttons; the current page's button
-// is disabled. Below them sits the small page of the maker's site.
+// is disabled. Below them sits the small page of the maker's site, loading by itself.
 #pragma once
 #include <array>
 #include <functional>
+#include <memory>
 
+#include "WebBrowserHost.h"
 #include "Window.h"
 
 namespace vorlen::config {
@@ -25,6 +27,7 @@ protected:
 private:
     std::function<void(PageId)> onGuide_;
     std::array<HWND, kPageCount> buttons_{};
+    std::unique_ptr<win::WebBrowserHost> page_;
 };
 
 }  // namespace vorlen::config

@@ -2,6 +2,7 @@
 // its window until the window is closed. Several copies may run at once.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 #include <shellapi.h>
 
 #include "ConfigTexts.h"
@@ -21,6 +22,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ShellExecuteW(nullptr, L"open", scheduler.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 
     win::SetApplicationTitle(config::kApplicationTitle);
+    // The embedded page needs a single-threaded apartment.
+    struct OleSession {
+        OleSession() { OleInitialize(nullptr); }
+        ~OleSession() { OleUninitialize(); }
+    } ole;
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     try {
