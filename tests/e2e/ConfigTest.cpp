@@ -17,6 +17,25 @@ Plan MakePlan(const char* kind, const char* message) {
 
 std::vector<std::vector<std::wstring>> Rows(HWND list) { return ListViewRows(list); }
 
+// How many pixels of a control, as the screen shows it, are red and how many dark.
+struct InkCount {
+    int red = 0, dark = 0;
+};
+InkCount Ink(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    HDC screen = GetDC(nullptr);
+    InkCount ink;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.red;
+            else if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.dark;
+        }
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
 TEST(ConfigProgram, MissingSchedulerShowsOnlyTheMessageAndEnds) {
     ConfigFolder folder(SchedulerKind::None);
     Process config = folder.Start();
@@ -111,6 +130,22 @@ TEST(ConfigProgram, StatusLabelsFollowStatusIni) {
         HWND strip = FindTopWindow(kMainCaption) ? FindChildById(config.window, 200) : nullptr;
         ASSERT_NE(strip, nullptr) << c.what;
         for (int i = 0; i < 3; ++i) EXPECT_EQ(WindowText(FindChildById(config.window, 200 + i)), c.titles[i]) << c.what;
+    }
+}
+
+TEST(ConfigProgram, DefaultStatusLabelsAreRedThenBlack) {
+    ConfigFolder folder;
+    RunningConfig config(folder);
+    ASSERT_NE(config.window, nullptr);
+    SetForegroundWindow(config.window);
+    Sleep(500);
+    const InkCount first = Ink(FindChildById(config.window, 200));
+    EXPECT_GT(first.red, 20);
+    EXPECT_EQ(first.dark, 0);
+    for (int id : {201, 202}) {
+        const InkCount other = Ink(FindChildById(config.window, id));
+        EXPECT_EQ(other.red, 0) << id;
+        EXPECT_GT(other.dark, 20) << id;
     }
 }
 
