@@ -4,6 +4,24 @@
 namespace vorlen::e2e {
 namespace {
 
+// Whether the notification area shows the scheduler's icon: its red clock face in the
+// right end of the taskbar, as the screen shows it (no other icon there is red).
+bool IconShown() {
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray) return false;
+    RECT r;
+    GetWindowRect(tray, &r);
+    HDC screen = GetDC(nullptr);
+    int red = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = std::max(r.left, r.right - 64); x < r.right; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) > 180 && GetGValue(c) < 140 && GetBValue(c) < 100) ++red;
+        }
+    ReleaseDC(nullptr, screen);
+    return red > 10;
+}
+
 TEST(Scheduler, SecondInstanceEndsAtOnceAndTheFirstRunsOn) {
     SchedulerFolder folder;
     RunningScheduler first(folder);
@@ -14,6 +32,7 @@ TEST(Scheduler, SecondInstanceEndsAtOnceAndTheFirstRunsOn) {
     EXPECT_TRUE(first.process.Running());
     EXPECT_EQ(CountTopWindows(kAppTitle), 1);
     EXPECT_EQ(CountTopWindows(kMainForm), 1);
+    EXPECT_TRUE(IconShown()) << "the first one's icon remains";
 }
 
 TEST(Scheduler, CloseRequestToTheApplicationTitleEndsIt) {
@@ -182,6 +201,38 @@ TEST(Scheduler, RunInBackgroundClosesTheConfigurationProgramAndRunsOn) {
     scheduler.Choose(L"后台运行");
     EXPECT_TRUE(WaitForTopWindowGone(kConfigTitle));
     EXPECT_FALSE(scheduler.process.WaitForExit(1000));
+}
+
+TEST(Scheduler, IconGoesWithRunInBackgroundAndStaysAwayWhenTheTaskbarReturns) {
+    SchedulerFolder folder;
+    ASSERT_FALSE(IconShown());
+    RunningScheduler scheduler(folder);
+    Sleep(500);
+    EXPECT_TRUE(IconShown());
+    // The taskbar comes back while the icon is shown: it is added again.
+    PostMessageW(scheduler.mainForm, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Sleep(500);
+    EXPECT_TRUE(IconShown());
+
+    scheduler.Choose(L"后台运行");
+    Sleep(500);
+    EXPECT_FALSE(IconShown());
+    PostMessageW(scheduler.mainForm, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Sleep(500);
+    EXPECT_FALSE(IconShown());
+    EXPECT_TRUE(scheduler.process.Running());
+}
+
+TEST(Scheduler, MissingPlanFileLeavesNoIconBehind) {
+    SchedulerFolder folder(/*withPlanFile=*/false);
+    Process scheduler = folder.Start();
+    HWND dialog = WaitForDialog(L"错误");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IconShown());
+    ClickButton(dialog, L"确定");
+    ASSERT_TRUE(scheduler.WaitForExit(5000));
+    Sleep(300);
+    EXPECT_FALSE(IconShown());
 }
 
 TEST(Scheduler, AboutWindowIsOneWindowWithTheProductTexts) {
