@@ -20,7 +20,7 @@ public:
     std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
     std::string PlanFile() const { return win::Narrow(folder_ / L"data.tdb"); }
 
-    Process Start() const { return Process(QuoteArgument(folder_ / L"vorlen.exe"), folder_.Path()); }
+    Process Start() const { return Process(QuoteArgument(folder_ / L"vorlen.exe"), OtherFolder()); }
     int SchedulerStarts() const {
         const std::string log = test::ReadBytes(folder_ / L"scheduler-starts.log");
         return static_cast<int>(std::count(log.begin(), log.end(), '\n'));

@@ -107,6 +107,19 @@ TEST(ConfigProgram, GuideButtonsSwitchPagesAndMarkTheCurrentOne) {
         Sleep(400);
         expectPage(page, "after a click");
     }
+    // Roll-up folds the window to its title bar and back.
+    PostMessageW(config.window, WM_SYSCOMMAND, 0x0100, 0);
+    Sleep(300);
+    RECT rolled, client;
+    GetWindowRect(config.window, &rolled);
+    GetClientRect(config.window, &client);
+    EXPECT_LT(rolled.bottom - rolled.top, (frame.bottom - frame.top) / 3);
+    EXPECT_LE(client.bottom, 4) << "only the title bar is left";
+    PostMessageW(config.window, WM_SYSCOMMAND, 0x0100, 0);
+    Sleep(300);
+    GetWindowRect(config.window, &rolled);
+    EXPECT_EQ(rolled.bottom - rolled.top, frame.bottom - frame.top);
+
     ASSERT_TRUE(ClickButton(config.window, L"制定计划"));
     ASSERT_TRUE(ClickButton(config.window, L"管理设置"));
     Sleep(300);

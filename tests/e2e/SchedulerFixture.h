@@ -24,6 +24,13 @@ inline std::wstring FromBuild(const char* unixPath) {
     return path;
 }
 
+// A working folder that is not the program's.
+inline std::wstring OtherFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return temp;
+}
+
 // A program folder holding the scheduler, its plan file and, when asked, a stand-in
 // for the configuration program.
 class SchedulerFolder {
@@ -35,7 +42,8 @@ public:
     }
     std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
 
-    Process Start() const { return Process(QuoteArgument(folder_ / L"vorlen_jk.exe"), folder_.Path()); }
+    // Started from another working folder: the program finds its files beside itself.
+    Process Start() const { return Process(QuoteArgument(folder_ / L"vorlen_jk.exe"), OtherFolder()); }
     int ConfigStarts() const {
         const std::string log = test::ReadBytes(folder_ / L"starts.log");
         return static_cast<int>(std::count(log.begin(), log.end(), '\n'));

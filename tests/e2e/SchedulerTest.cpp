@@ -253,6 +253,16 @@ TEST(Scheduler, AboutWindowIsOneWindowWithTheProductTexts) {
     EXPECT_EQ(client.bottom, MulDiv(207, GetDpiForWindow(about), 96));
     const LONG_PTR style = GetWindowLongPtrW(about, GWL_STYLE);
     EXPECT_FALSE(style & WS_SYSMENU) << "no caption buttons";
+
+    PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+    Sleep(300);
+    EXPECT_FALSE(IsWindowVisible(about)) << "Escape closes it";
+    scheduler.Choose(L"关于");
+    Sleep(300);
+    ASSERT_TRUE(IsWindowVisible(about));
+    PostMessageW(about, WM_ACTIVATE, WA_INACTIVE, 0);
+    Sleep(300);
+    EXPECT_FALSE(IsWindowVisible(about)) << "a click elsewhere closes it";
 }
 
 }  // namespace
