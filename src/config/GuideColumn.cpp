@@ -44,16 +44,9 @@ void FitPageToBox(IDispatch* document) {
 }  // namespace
 
 GuideColumn::GuideColumn(HWND parent, std::function<void(PageId)> onGuide) : onGuide_(std::move(onGuide)) {
-    const UINT dpi = GetDpiForWindow(parent);
-    CreateArgs args;
-    args.className = L"VorlenGuideColumn";
-    args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.owner = parent;
-    args.x = win::Scale(kColumnBounds.x, dpi);
-    args.y = win::Scale(kColumnBounds.y, dpi);
-    args.width = win::Scale(kColumnBounds.width, dpi);
-    args.height = win::Scale(kColumnBounds.height, dpi);
-    Create(args);
+    CreateChild(L"VorlenGuideColumn", parent, WS_VISIBLE | WS_CLIPCHILDREN, kColumnBounds.x, kColumnBounds.y,
+                kColumnBounds.width, kColumnBounds.height);
+    const UINT dpi = GetDpiForWindow(hwnd());
 
     // The headings are buttons that do nothing.
     win::AddControl(hwnd(), L"BUTTON", kGuideMakePlans, BS_PUSHBUTTON, kIdHeading, {6, 10, 133, 25});
@@ -66,10 +59,7 @@ GuideColumn::GuideColumn(HWND parent, std::function<void(PageId)> onGuide) : onG
                                                   IMAGE_ICON, iconSize, iconSize, LR_SHARED));
         SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     }
-    const RECT box{win::Scale(kWebPageBounds.x, dpi), win::Scale(kWebPageBounds.y, dpi),
-                   win::Scale(kWebPageBounds.x + kWebPageBounds.width, dpi),
-                   win::Scale(kWebPageBounds.y + kWebPageBounds.height, dpi)};
-    page_ = std::make_unique<win::WebBrowserHost>(hwnd(), box, FitPageToBox);
+    page_ = std::make_unique<win::WebBrowserHost>(hwnd(), kWebPageBounds, FitPageToBox);
     page_->Navigate(win::Widen(SiteAddress("/")));
 }
 

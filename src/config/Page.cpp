@@ -11,16 +11,9 @@ constexpr win::Bounds kPageBounds{1, 1, 370, 348};
 }  // namespace
 
 Page::Page(HWND parent, int iconId, const wchar_t* title) {
-    const UINT dpi = GetDpiForWindow(parent);
-    CreateArgs args;
-    args.className = L"VorlenPage";
-    args.style = WS_CHILD | WS_CLIPCHILDREN;
-    args.owner = parent;
-    args.x = win::Scale(kPageBounds.x, dpi);
-    args.y = win::Scale(kPageBounds.y, dpi);
-    args.width = win::Scale(kPageBounds.width, dpi);
-    args.height = win::Scale(kPageBounds.height, dpi);
-    Create(args);
+    CreateChild(L"VorlenPage", parent, WS_CLIPCHILDREN, kPageBounds.x, kPageBounds.y, kPageBounds.width,
+                kPageBounds.height);
+    const UINT dpi = GetDpiForWindow(hwnd());
 
     const int iconSize = win::Scale(33, dpi);
     HWND icon = win::AddControl(hwnd(), L"STATIC", L"", SS_ICON | SS_REALSIZECONTROL, -1, {8, 8, 33, 33});
@@ -37,7 +30,5 @@ Page::Page(HWND parent, int iconId, const wchar_t* title) {
 }
 
 void Page::PlaceHome() { win::Place(hwnd(), kPageBounds); }
-
-LRESULT Page::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
 
 }  // namespace vorlen::config

@@ -14,9 +14,6 @@ public:
     // Puts the page at its place in the main window.
     void PlaceHome();
 
-protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     win::UniqueFont titleFont_;
 };

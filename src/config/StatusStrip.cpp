@@ -1,7 +1,6 @@
 #include "StatusStrip.h"
 
 #include "Controls.h"
-#include "Dpi.h"
 #include "SettingsKeys.h"
 #include "Shell.h"
 #include "Site.h"
@@ -32,16 +31,8 @@ std::array<StatusLink, 3> ReadStatusLinks(const win::IniFile& status) {
 }
 
 StatusStrip::StatusStrip(HWND parent, std::array<StatusLink, 3> links) : links_(std::move(links)) {
-    const UINT dpi = GetDpiForWindow(parent);
-    CreateArgs args;
-    args.className = L"VorlenStatusStrip";
-    args.style = WS_CHILD | WS_VISIBLE;
-    args.owner = parent;
-    args.x = win::Scale(kStripBounds.x, dpi);
-    args.y = win::Scale(kStripBounds.y, dpi);
-    args.width = win::Scale(kStripBounds.width, dpi);
-    args.height = win::Scale(kStripBounds.height, dpi);
-    Create(args);
+    CreateChild(L"VorlenStatusStrip", parent, WS_VISIBLE, kStripBounds.x, kStripBounds.y, kStripBounds.width,
+                kStripBounds.height);
     for (std::size_t i = 0; i < labels_.size(); ++i)
         labels_[i] = win::AddControl(hwnd(), L"STATIC", links_[i].title.c_str(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
                                      kIdFirstLabel + static_cast<int>(i), kLabelBounds[i]);

@@ -1,13 +1,13 @@
 // vorlen: the configuration program. It starts the scheduler on every start, then shows
 // its window until the window is closed. Several copies may run at once.
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 #include <shellapi.h>
 
 #include "ConfigTexts.h"
 #include "ErrorDisplay.h"
 #include "MainWindow.h"
+#include "MessageLoop.h"
 #include "ModulePath.h"
 #include "TitleWindow.h"
 
@@ -27,19 +27,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         OleSession() { OleInitialize(nullptr); }
         ~OleSession() { OleUninitialize(); }
     } ole;
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    win::InitCommonControls();
     try {
         config::MainWindow mainWindow;
         win::TitleWindow application(config::kApplicationTitle, [&mainWindow] { mainWindow.Close(); });
         if (!mainWindow.Start()) return 0;
         mainWindow.Show();
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (IsDialogMessageW(mainWindow.hwnd(), &msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        win::RunMessageLoop(mainWindow.hwnd());
     } catch (...) {
         win::ShowCurrentException(nullptr);
         return 1;

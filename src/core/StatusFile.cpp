@@ -1,5 +1,7 @@
 #include "StatusFile.h"
 
+#include "AsciiText.h"
+
 namespace vorlen {
 namespace {
 
@@ -10,16 +12,7 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool IsStatusHeader(std::string_view line) {
-    constexpr std::string_view kHeader = "[status]";
-    if (line.size() != kHeader.size()) return false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        char c = line[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        if (c != kHeader[i]) return false;
-    }
-    return true;
-}
+bool IsStatusHeader(std::string_view line) { return EqualsIgnoringAsciiCase(line, "[Status]"); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "PlanFileName.h"
 
-#include <algorithm>
+#include "AsciiText.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -14,12 +15,6 @@ fs::path PathFromUtf8(const std::string& s) { return fs::path(std::u8string(s.be
 std::string Utf8FromPath(const fs::path& p) {
     const std::u8string s = p.u8string();
     return std::string(s.begin(), s.end());
-}
-
-bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace

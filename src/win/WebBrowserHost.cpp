@@ -146,18 +146,12 @@ private:
     DWORD cookie_ = 0;
 };
 
-WebBrowserHost::WebBrowserHost(HWND parent, RECT bounds, std::function<void(IDispatch*)> onDocumentComplete) {
-    CreateArgs args;
-    args.className = L"VorlenWebBrowserHost";
-    args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.owner = parent;
-    args.x = bounds.left;
-    args.y = bounds.top;
-    args.width = bounds.right - bounds.left;
-    args.height = bounds.bottom - bounds.top;
-    Create(args);
+WebBrowserHost::WebBrowserHost(HWND parent, Bounds at, std::function<void(IDispatch*)> onDocumentComplete) {
+    CreateChild(L"VorlenWebBrowserHost", parent, WS_VISIBLE | WS_CLIPCHILDREN, at.x, at.y, at.width, at.height);
     site_ = new BrowserSite(hwnd(), std::move(onDocumentComplete));
-    if (!site_->Create({0, 0, args.width, args.height})) site_->Close();
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (!site_->Create(client)) site_->Close();
 }
 
 WebBrowserHost::~WebBrowserHost() {
@@ -166,10 +160,6 @@ WebBrowserHost::~WebBrowserHost() {
 }
 
 bool WebBrowserHost::Navigate(const std::wstring& address) { return site_->Navigate(address); }
-
-LRESULT WebBrowserHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(message, wParam, lParam);
-}
 
 IDispatch* GetDispatchProperty(IDispatch* object, const wchar_t* name) {
     if (!object) return nullptr;

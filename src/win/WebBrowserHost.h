@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "Controls.h"
 #include "Window.h"
 
 namespace vorlen::win {
@@ -16,16 +17,13 @@ class BrowserSite;
 
 class WebBrowserHost : public Window {
 public:
-    // The control fills `bounds` (client coordinates of `parent`, already scaled).
+    // The control fills `at` (96-DPI client coordinates of `parent`).
     // `onDocumentComplete` gets the loaded document for every completed document.
-    WebBrowserHost(HWND parent, RECT bounds, std::function<void(IDispatch* document)> onDocumentComplete);
+    WebBrowserHost(HWND parent, Bounds at, std::function<void(IDispatch* document)> onDocumentComplete);
     ~WebBrowserHost() override;
 
     // Starts loading the address in the background; false when there is no browser.
     bool Navigate(const std::wstring& address);
-
-protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     BrowserSite* site_ = nullptr;  // reference counted; released in the destructor

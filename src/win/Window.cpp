@@ -15,9 +15,11 @@ Window::~Window() {
 
 void Window::Create(const CreateArgs& a) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{sizeof wc};
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
     if (!GetClassInfoExW(instance, a.className, &wc)) {
-        wc = {sizeof wc};
+        wc = {};
+        wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Window::Proc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -29,6 +31,19 @@ void Window::Create(const CreateArgs& a) {
     if (!CreateWindowExW(a.exStyle, a.className, a.title, a.style, a.x, a.y, a.width, a.height, a.owner, nullptr,
                          instance, this))
         throw std::runtime_error("Cannot create a window");
+}
+
+void Window::CreateChild(const wchar_t* className, HWND parent, DWORD style, int x, int y, int width, int height) {
+    const int dpi = static_cast<int>(GetDpiForWindow(parent));
+    CreateArgs args;
+    args.className = className;
+    args.style = WS_CHILD | style;
+    args.owner = parent;
+    args.x = MulDiv(x, dpi, 96);
+    args.y = MulDiv(y, dpi, 96);
+    args.width = MulDiv(width, dpi, 96);
+    args.height = MulDiv(height, dpi, 96);
+    Create(args);
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }

@@ -27,6 +27,8 @@ protected:
     };
     // Registers the class on first use and creates the window.
     void Create(const CreateArgs& args);
+    // A child window of `parent` at 96-DPI bounds, scaled for the parent's monitor.
+    void CreateChild(const wchar_t* className, HWND parent, DWORD style, int x, int y, int width, int height);
 
     // Messages not handled go to DefWindowProc.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

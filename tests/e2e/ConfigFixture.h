@@ -12,9 +12,10 @@ enum class SchedulerKind { None, StandIn, Real };
 class ConfigFolder {
 public:
     explicit ConfigFolder(SchedulerKind scheduler = SchedulerKind::StandIn, const char* program = VORLEN_CONFIG_EXE) {
-        Copy(FromBuild(program), L"vorlen.exe");
-        if (scheduler == SchedulerKind::StandIn) Copy(FromBuild(VORLEN_SCHEDULER_STANDIN_EXE), L"vorlen_jk.exe");
-        if (scheduler == SchedulerKind::Real) Copy(FromBuild(VORLEN_SCHEDULER_EXE), L"vorlen_jk.exe");
+        CopyInto(folder_, FromBuild(program), L"vorlen.exe");
+        if (scheduler == SchedulerKind::StandIn)
+            CopyInto(folder_, FromBuild(VORLEN_SCHEDULER_STANDIN_EXE), L"vorlen_jk.exe");
+        if (scheduler == SchedulerKind::Real) CopyInto(folder_, FromBuild(VORLEN_SCHEDULER_EXE), L"vorlen_jk.exe");
         CreateEmptyPlanFile(win::Narrow(folder_ / L"data.tdb"));
     }
     std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
@@ -27,10 +28,6 @@ public:
     }
 
 private:
-    void Copy(const std::wstring& from, const std::wstring& name) {
-        if (!CopyFileW(from.c_str(), (folder_ / name).c_str(), FALSE))
-            throw std::runtime_error("cannot copy " + win::Narrow(from));
-    }
     test::TempFolder folder_;
 };
 

@@ -31,13 +31,19 @@ inline std::wstring OtherFolder() {
     return temp;
 }
 
+// Copies a built program into a test's program folder.
+inline void CopyInto(const test::TempFolder& folder, const std::wstring& from, const std::wstring& name) {
+    if (!CopyFileW(from.c_str(), (folder / name).c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + win::Narrow(from));
+}
+
 // A program folder holding the scheduler, its plan file and, when asked, a stand-in
 // for the configuration program.
 class SchedulerFolder {
 public:
     explicit SchedulerFolder(bool withPlanFile = true, bool withConfigStandIn = true) {
-        Copy(FromBuild(VORLEN_SCHEDULER_EXE), L"vorlen_jk.exe");
-        if (withConfigStandIn) Copy(FromBuild(VORLEN_CONFIG_STANDIN_EXE), L"vorlen.exe");
+        CopyInto(folder_, FromBuild(VORLEN_SCHEDULER_EXE), L"vorlen_jk.exe");
+        if (withConfigStandIn) CopyInto(folder_, FromBuild(VORLEN_CONFIG_STANDIN_EXE), L"vorlen.exe");
         if (withPlanFile) CreateEmptyPlanFile(win::Narrow(folder_ / L"data.tdb"));
     }
     std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
@@ -50,10 +56,6 @@ public:
     }
 
 private:
-    void Copy(const std::wstring& from, const std::wstring& name) {
-        if (!CopyFileW(from.c_str(), (folder_ / name).c_str(), FALSE))
-            throw std::runtime_error("cannot copy " + win::Narrow(from));
-    }
     test::TempFolder folder_;
 };
 
