@@ -4,6 +4,7 @@
 
 #include "AnsiWidth.h"
 #include "ConfigTexts.h"
+#include "Controls.h"
 #include "Dpi.h"
 #include "ModulePath.h"
 #include "SettingsKeys.h"
@@ -117,6 +118,16 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI: the system's suggested frame, then every
+            // control at its layout scaled anew.
+            const RECT* frame = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd(), nullptr, frame->left, frame->top, frame->right - frame->left,
+                         frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            win::ScaleLayout(hwnd(), HIWORD(wParam));
+            unrolledHeight_ = 0;
+            return 0;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -14,7 +14,15 @@ public:
     // Puts the page at its place in the main window.
     void PlaceHome();
 
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    void SetTitleLook(UINT dpi);
+
+    int iconId_;
+    HWND icon_ = nullptr;
+    HWND title_ = nullptr;
     win::UniqueFont titleFont_;
 };
 

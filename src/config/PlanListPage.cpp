@@ -29,20 +29,24 @@ PlanListPage::PlanListPage(HWND parent, PlanTable& table)
                             LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP, kIdList,
                             {24, 64, 329, 241}, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-    const UINT dpi = GetDpiForWindow(hwnd());
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
         std::wstring caption = win::Widen(kColumns[i].field);
         LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.mask = LVCF_TEXT | LVCF_SUBITEM;
         column.pszText = caption.data();
-        column.cx = win::Scale(kColumns[i].width, dpi);
         column.iSubItem = i;
         ListView_InsertColumn(list_, i, &column);
     }
+    SetColumnWidths(GetDpiForWindow(hwnd()));
     deleteButton_ = win::AddControl(hwnd(), L"BUTTON", kDelete, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, kIdDelete,
                                     {190, 317, 73, 25});
     clearButton_ = win::AddControl(hwnd(), L"BUTTON", kClear, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, kIdClear,
                                    {272, 317, 73, 25});
+}
+
+void PlanListPage::SetColumnWidths(UINT dpi) {
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        ListView_SetColumnWidth(list_, i, win::Scale(kColumns[i].width, dpi));
 }
 
 int PlanListPage::RowCount() const { return ListView_GetItemCount(list_); }
@@ -116,6 +120,7 @@ LRESULT PlanListPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (LOWORD(wParam) == kIdClear) ClearPlans();
         return 0;
     }
+    if (message == WM_DPICHANGED_AFTERPARENT) SetColumnWidths(GetDpiForWindow(hwnd()));
     return Page::OnMessage(message, wParam, lParam);
 }
 

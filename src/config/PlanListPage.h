@@ -20,6 +20,7 @@ private:
     void DeleteSelectedPlan();
     void ClearPlans();
     void UpdateButtons();
+    void SetColumnWidths(UINT dpi);
     int RowCount() const;
 
     PlanTable& table_;

@@ -18,4 +18,11 @@ HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWOR
 // Moves a control to 96-DPI bounds scaled for its parent.
 void Place(HWND control, Bounds at);
 
+// Keeps a child window's 96-DPI bounds with it, so ScaleLayout can place it again.
+void RememberLayout(HWND child, Bounds at, bool usesUiFont = false);
+
+// After the window moved to a monitor of another DPI: every remembered child is placed
+// and given fonts for `dpi`, and told so with WM_DPICHANGED_AFTERPARENT.
+void ScaleLayout(HWND window, UINT dpi);
+
 }  // namespace vorlen::win

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "Controls.h"
 #include "ErrorDisplay.h"
 
 namespace vorlen::win {
@@ -44,6 +45,7 @@ void Window::CreateChild(const wchar_t* className, HWND parent, DWORD style, int
     args.width = MulDiv(width, dpi, 96);
     args.height = MulDiv(height, dpi, 96);
     Create(args);
+    RememberLayout(hwnd_, {x, y, width, height});
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
