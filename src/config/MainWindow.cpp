@@ -33,6 +33,7 @@ MainWindow::MainWindow()
     args.className = L"VorlenMainWindow";
     args.title = kMainCaption;
     args.style = kStyle;
+    args.exStyle = WS_EX_CONTROLPARENT;
     args.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_CONFIG));
     Create(args);
     AppendMenuW(GetSystemMenu(hwnd(), FALSE), MF_STRING, kCmdRollUp, kRollUp);

@@ -13,6 +13,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace vorlen;
+    win::RestrictDllSearch();
     const std::wstring scheduler = win::PathBesideExecutable(config::kSchedulerExe);
     if (GetFileAttributesW(scheduler.c_str()) == INVALID_FILE_ATTRIBUTES) {
         MessageBoxW(nullptr, config::kSchedulerMissing, config::kSchedulerMissingTitle, MB_OK);

@@ -11,6 +11,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace vorlen;
+    win::RestrictDllSearch();
     win::SetApplicationTitle(scheduler::kApplicationTitle);
     const win::NamedMutex mutex(scheduler::kApplicationTitle);
     if (mutex.AlreadyExisted()) return 0;

@@ -4,6 +4,10 @@
 
 namespace vorlen::win {
 
+// Loads DLLs only from the system folder, so a DLL planted beside the program (say in a
+// downloads folder) is never loaded in its place.
+void RestrictDllSearch();
+
 // Registers the common controls the windows use (list view, buttons with styles).
 void InitCommonControls();
 

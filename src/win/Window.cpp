@@ -39,6 +39,7 @@ void Window::CreateChild(const wchar_t* className, HWND parent, DWORD style, int
     CreateArgs args;
     args.className = className;
     args.style = WS_CHILD | style;
+    args.exStyle = WS_EX_CONTROLPARENT;  // Tab moves through the controls inside it
     args.owner = parent;
     args.x = MulDiv(x, dpi, 96);
     args.y = MulDiv(y, dpi, 96);
