@@ -41,7 +41,9 @@ inline void CopyInto(const test::TempFolder& folder, const std::wstring& from, c
 // for the configuration program.
 class SchedulerFolder {
 public:
-    explicit SchedulerFolder(bool withPlanFile = true, bool withConfigStandIn = true) {
+    // `name` names the folder under the temporary folder; empty for a fresh name.
+    explicit SchedulerFolder(bool withPlanFile = true, bool withConfigStandIn = true, const std::wstring& name = {})
+        : folder_(name) {
         CopyInto(folder_, FromBuild(VORLEN_SCHEDULER_EXE), L"vorlen_jk.exe");
         if (withConfigStandIn) CopyInto(folder_, FromBuild(VORLEN_CONFIG_STANDIN_EXE), L"vorlen.exe");
         if (withPlanFile) CreateEmptyPlanFile(win::Narrow(folder_ / L"data.tdb"));

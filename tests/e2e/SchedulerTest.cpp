@@ -35,6 +35,17 @@ TEST(Scheduler, SecondInstanceEndsAtOnceAndTheFirstRunsOn) {
     EXPECT_TRUE(IconShown()) << "the first one's icon remains";
 }
 
+TEST(Scheduler, RunsFromAFolderWithAChineseName) {
+    SchedulerFolder folder(true, true, L"悠铃 闹钟");
+    RunningScheduler scheduler(folder);
+    ASSERT_NE(scheduler.mainForm, nullptr) << "the plan file was found";
+    scheduler.Choose(L"整点报时");
+    Sleep(300);
+    wchar_t value[16];
+    GetPrivateProfileStringW(L"config", L"strike", L"", value, 16, (folder / L"config.ini").c_str());
+    EXPECT_STREQ(value, L"4");
+}
+
 TEST(Scheduler, CloseRequestToTheApplicationTitleEndsIt) {
     SchedulerFolder folder;
     RunningScheduler scheduler(folder);

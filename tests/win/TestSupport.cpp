@@ -39,12 +39,10 @@ std::wstring UniqueName() {
 
 }  // namespace
 
-TempFolder::TempFolder() : TempFolder(UniqueName()) {}
-
 TempFolder::TempFolder(const std::wstring& name) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + name;
+    path_ = std::wstring(temp) + (name.empty() ? UniqueName() : name);
     RemoveTree(path_);
     if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a temporary folder");
 }

@@ -10,8 +10,8 @@ namespace vorlen::test {
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
-    TempFolder();
-    explicit TempFolder(const std::wstring& name);
+    // A fresh name when `name` is empty.
+    explicit TempFolder(const std::wstring& name = {});
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
