@@ -13,7 +13,7 @@ SqliteConnection::SqliteConnection(const std::string& utf8Path, bool create) {
 
 void SqliteConnection::Exec(std::string_view sql) {
     if (sqlite3_exec(db_.get(), std::string(sql).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        Fail("SQL failed");
+        Fail("Plan table");
 }
 
 void SqliteConnection::Fail(std::string_view what) const {
@@ -28,18 +28,18 @@ void SqliteConnection::Fail(std::string_view what) const {
 SqliteStatement::SqliteStatement(const SqliteConnection& db, std::string_view sql) : db_(db) {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db.get(), sql.data(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK)
-        db.Fail("Cannot read the plan table");
+        db.Fail("Plan table");
     stmt_.reset(raw);
 }
 
 SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
     if (sqlite3_bind_text(stmt_.get(), index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK)
-        db_.Fail("Cannot bind a value");
+        db_.Fail("Plan table");
     return *this;
 }
 
 SqliteStatement& SqliteStatement::Bind(int index, long long value) {
-    if (sqlite3_bind_int64(stmt_.get(), index, value) != SQLITE_OK) db_.Fail("Cannot bind a value");
+    if (sqlite3_bind_int64(stmt_.get(), index, value) != SQLITE_OK) db_.Fail("Plan table");
     return *this;
 }
 

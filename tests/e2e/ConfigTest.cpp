@@ -238,6 +238,36 @@ TEST(ConfigProgram, PlanListShowsTheTableAndDeletesAndClears) {
     EXPECT_EQ(table.RowCount(), 0);
 }
 
+TEST(ConfigProgram, TableErrorIsShownAndTheListKeepsItsRows) {
+    ConfigFolder folder;
+    {
+        PlanTable table(GbkCharWidth);
+        table.Open(folder.PlanFile());
+        table.Append(MakePlan("提醒", "起床"));
+    }
+    SetFileAttributesW((folder / L"data.tdb").c_str(), FILE_ATTRIBUTE_READONLY);
+    RunningConfig config(folder);
+    ASSERT_NE(config.window, nullptr);
+    ASSERT_TRUE(ClickButton(config.window, L"计划管理"));
+    Sleep(300);
+    HWND list = config.List();
+    for (const wchar_t* button : {L"删除", L"清空"}) {
+        ASSERT_TRUE(SelectListViewRow(list, 0));
+        ASSERT_TRUE(ClickButton(config.window, button));
+        HWND confirm = WaitForDialog(L"确定");
+        ASSERT_NE(confirm, nullptr);
+        ClickButton(confirm, L"是的");
+        HWND error = WaitForDialog(kConfigTitle);  // the standard error display
+        ASSERT_NE(error, nullptr) << win::Narrow(button);
+        EXPECT_TRUE(HasText(error, L"Plan table: attempt to write a readonly database")) << win::Narrow(button);
+        ClickButton(error, L"确定");
+        for (int i = 0; i < 100 && FindTopWindow(kConfigTitle, L"#32770"); ++i) Sleep(50);
+        EXPECT_EQ(Rows(list).size(), 1u) << win::Narrow(button);
+        EXPECT_TRUE(config.Enabled(L"删除"));
+        EXPECT_TRUE(config.process.Running());
+    }
+}
+
 TEST(ConfigProgram, EmptyTableGivesAnEmptyListWithTheButtonsDisabled) {
     ConfigFolder folder;
     RunningConfig config(folder);

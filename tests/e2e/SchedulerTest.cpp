@@ -94,8 +94,11 @@ TEST(Scheduler, ChimeItemIsCheckedUnlessTheModeIsOff) {
     const struct {
         const char* configIni;
         bool checked;
-    } cases[] = {{"", true}, {"[config]\r\nstrike=4\r\n", false}, {"[config]\r\nstrike=3\r\n", true},
-                 {"[config]\r\nstrike=7\r\n", true}};
+    } cases[] = {{"", true},
+                 {"[config]\r\nstrike=4\r\n", false},
+                 {"[config]\r\nstrike=3\r\n", true},
+                 {"[config]\r\nstrike=7\r\n", true},
+                 {"\x8e\x01[conf\x7fig\r\nstrike\x90=4\r\n\x03\x04", true}};  // garbled: the default
     for (const auto& c : cases) {
         SchedulerFolder folder;
         if (*c.configIni) test::WriteBytes(folder / L"config.ini", c.configIni);
