@@ -34,7 +34,7 @@ private:
 
     win::IniFile config_;
     win::IniFile status_;
-    std::wstring chimeMode_;
+    std::wstring chimeMode_;  // as read at start-up; the personal settings page shows and saves it
     PlanTable table_;
     std::unique_ptr<Page> pages_[kPageCount];
     PlanListPage* planList_ = nullptr;
