@@ -7,7 +7,7 @@
 #include "Controls.h"
 #include "Dpi.h"
 #include "ModulePath.h"
-#include "SettingsKeys.h"
+#include "Settings.h"
 #include "Site.h"
 #include "StatusDownload.h"
 #include "Unicode.h"
@@ -21,13 +21,11 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr UINT_PTR kTimerStatus = 1;
 constexpr UINT kCmdRollUp = 0x0100;  // system menu commands keep the low four bits clear
 
-std::wstring W(std::string_view utf8) { return win::Widen(utf8); }
-
 }  // namespace
 
 MainWindow::MainWindow()
-    : config_(win::PathBesideExecutable(W(config_ini::kFile))),
-      status_(win::PathBesideExecutable(W(status_ini::kFile))),
+    : config_(win::ConfigIniBesideExecutable()),
+      status_(win::StatusIniBesideExecutable()),
       table_(win::AnsiCharWidth) {
     CreateArgs args;
     args.className = L"VorlenMainWindow";
@@ -40,7 +38,7 @@ MainWindow::MainWindow()
 }
 
 bool MainWindow::Start() {
-    chimeMode_ = config_.ReadString(W(config_ini::kSection), W(config_ini::kStrike), W(config_ini::kStrikeDefault));
+    chimeMode_ = win::ReadChimeMode(config_);
 
     pages_[0] = std::make_unique<Page>(hwnd(), IDI_PAGE_REMINDER, kReminderTitle);
     pages_[1] = std::make_unique<Page>(hwnd(), IDI_PAGE_PROGRAM, kProgramTitle);
@@ -54,13 +52,9 @@ bool MainWindow::Start() {
     guide_->MarkCurrent(PageId::Reminder);
 
     const UINT dpi = GetDpiForWindow(hwnd());
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int w = win::Scale(kOuterWidth, dpi), h = win::Scale(kOuterHeight, dpi);
-    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - w) / 2,
-                 work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    win::CenterInWorkArea(hwnd(), win::Scale(kOuterWidth, dpi), win::Scale(kOuterHeight, dpi));
 
-    statusStrip_ = std::make_unique<StatusStrip>(hwnd(), ReadStatusLinks(status_));
+    statusStrip_ = std::make_unique<StatusStrip>(hwnd(), status_);
     SetTimer(hwnd(), kTimerStatus, 1000, nullptr);
 
     try {
@@ -89,7 +83,7 @@ void MainWindow::ShowPage(PageId page) {
 void MainWindow::OnStatusCountdown() {
     if (--downloadCountdown_ != 0) return;
     KillTimer(hwnd(), kTimerStatus);
-    win::StartStatusDownload(W(SiteAddress(kStatusDownloadPath)), win::PathBesideExecutable(W(status_ini::kFile)));
+    win::StartStatusDownload(win::Widen(SiteAddress(kStatusDownloadPath)), status_.Path());
 }
 
 void MainWindow::ToggleRollUp() {

@@ -1,10 +1,7 @@
 #include "StatusStrip.h"
 
 #include "Controls.h"
-#include "SettingsKeys.h"
 #include "Shell.h"
-#include "Site.h"
-#include "Unicode.h"
 
 namespace vorlen::config {
 namespace {
@@ -16,21 +13,11 @@ enum : int { kIdFirstLabel = 200 };
 
 }  // namespace
 
-std::array<StatusLink, 3> ReadStatusLinks(const win::IniFile& status) {
-    std::array<StatusLink, 3> links;
-    const std::wstring section = win::Widen(status_ini::kSection);
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        const StatusLinkKeys& keys = kStatusLinks[i];
-        links[i].title = status.ReadString(section, win::Widen(keys.titleKey), win::Widen(keys.defaultTitle));
-        links[i].link =
-            status.ReadString(section, win::Widen(keys.linkKey), win::Widen(SiteAddress(keys.defaultLinkPath)));
-        links[i].colour =
-            static_cast<COLORREF>(status.ReadInteger(section, win::Widen(keys.colourKey), keys.defaultColour));
+StatusStrip::StatusStrip(HWND parent, const win::IniFile& status) {
+    for (std::size_t i = 0; i < links_.size(); ++i) {
+        links_[i] = win::ReadStatusLink(status, i);
+        colours_[i] = win::ReadStatusColour(status, i);
     }
-    return links;
-}
-
-StatusStrip::StatusStrip(HWND parent, std::array<StatusLink, 3> links) : links_(std::move(links)) {
     CreateChild(L"VorlenStatusStrip", parent, WS_VISIBLE, kStripBounds.x, kStripBounds.y, kStripBounds.width,
                 kStripBounds.height);
     for (std::size_t i = 0; i < labels_.size(); ++i)
@@ -49,7 +36,7 @@ LRESULT StatusStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC: {
             const int i = LabelIndex(reinterpret_cast<HWND>(lParam));
             if (i < 0) break;
-            SetTextColor(reinterpret_cast<HDC>(wParam), links_[i].colour & 0xFFFFFF);
+            SetTextColor(reinterpret_cast<HDC>(wParam), colours_[i] & 0xFFFFFF);
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

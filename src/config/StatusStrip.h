@@ -5,22 +5,15 @@
 #include <string>
 
 #include "IniFile.h"
+#include "Settings.h"
 #include "Window.h"
 
 namespace vorlen::config {
 
-struct StatusLink {
-    std::wstring title;
-    std::wstring link;
-    COLORREF colour;
-};
-
-// The three links of a status file, with the defaults for missing keys.
-std::array<StatusLink, 3> ReadStatusLinks(const win::IniFile& status);
-
 class StatusStrip : public win::Window {
 public:
-    StatusStrip(HWND parent, std::array<StatusLink, 3> links);
+    // Reads the three links and their colours from the status file.
+    StatusStrip(HWND parent, const win::IniFile& status);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,7 +21,8 @@ protected:
 private:
     int LabelIndex(HWND control) const;
 
-    std::array<StatusLink, 3> links_;
+    std::array<win::StatusLink, 3> links_;
+    std::array<COLORREF, 3> colours_{};
     std::array<HWND, 3> labels_{};
 };
 

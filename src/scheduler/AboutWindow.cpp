@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include "Controls.h"
 #include "Dpi.h"
 #include "SchedulerTexts.h"
 #include "Shell.h"
@@ -53,13 +54,7 @@ void AboutWindow::Layout(UINT dpi) {
 
     RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &info);
-    const RECT& area = info.rcWork;
-    SetWindowPos(hwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    win::CenterInWorkArea(hwnd(), frame.right - frame.left, frame.bottom - frame.top);
 }
 
 void AboutWindow::Present() {

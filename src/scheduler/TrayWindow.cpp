@@ -7,9 +7,9 @@
 #include "MessageDialog.h"
 #include "ModulePath.h"
 #include "SchedulerTexts.h"
+#include "Settings.h"
 #include "SettingsKeys.h"
 #include "Shell.h"
-#include "Site.h"
 #include "Unicode.h"
 #include "resource.h"
 
@@ -28,13 +28,11 @@ enum : UINT {
     kCmdExit,
 };
 
-std::wstring W(std::string_view utf8) { return win::Widen(utf8); }
-
 }  // namespace
 
 TrayWindow::TrayWindow()
-    : config_(win::PathBesideExecutable(W(config_ini::kFile))),
-      status_(win::PathBesideExecutable(W(status_ini::kFile))),
+    : config_(win::ConfigIniBesideExecutable()),
+      status_(win::StatusIniBesideExecutable()),
       table_(win::AnsiCharWidth) {
     CreateArgs args;
     args.className = L"VorlenSchedulerMainForm";
@@ -51,17 +49,13 @@ TrayWindow::TrayWindow()
 }
 
 bool TrayWindow::Start() {
-    chimeMode_ = config_.ReadString(W(config_ini::kSection), W(config_ini::kStrike), W(config_ini::kStrikeDefault));
-    const auto& link2 = kStatusLinks[1];
-    const auto& link3 = kStatusLinks[2];
-    const std::wstring section = W(status_ini::kSection);
-    title2_ = status_.ReadString(section, W(link2.titleKey), W(link2.defaultTitle));
-    title3_ = status_.ReadString(section, W(link3.titleKey), W(link3.defaultTitle));
-    link2_ = status_.ReadString(section, W(link2.linkKey), W(SiteAddress(link2.defaultLinkPath)));
-    link3_ = status_.ReadString(section, W(link3.linkKey), W(SiteAddress(link3.defaultLinkPath)));
+    chimeMode_ = win::ReadChimeMode(config_);
+    // The scheduler offers the second and third status links in its menu.
+    link2_ = win::ReadStatusLink(status_, 1);
+    link3_ = win::ReadStatusLink(status_, 2);
     BuildMenu();
 
-    if (chimeMode_ != W(chime::kOff)) {
+    if (chimeMode_ != win::Widen(chime::kOff)) {
         integralTimer_->Start();
         CheckMenuItem(menu_.get(), kCmdChime, MF_BYCOMMAND | MF_CHECKED);
     }
@@ -87,7 +81,7 @@ void TrayWindow::BuildMenu() {
     menu_.reset(CreatePopupMenu());
     const std::pair<UINT, std::wstring> items[] = {
         {kCmdSettings, kMenuSettings}, {kCmdChime, kMenuChime}, {kCmdBackground, kMenuBackground},
-        {kCmdLink2, title2_},          {kCmdLink3, title3_},    {kCmdAbout, kMenuAbout},
+        {kCmdLink2, link2_.title},     {kCmdLink3, link3_.title}, {kCmdAbout, kMenuAbout},
         {kCmdExit, kMenuExit},
     };
     for (const auto& [id, caption] : items) AppendMenuW(menu_.get(), MF_STRING, id, caption.c_str());
@@ -106,8 +100,8 @@ void TrayWindow::OnCommand(UINT id) {
         case kCmdSettings: OpenSettings(); break;
         case kCmdChime: ToggleChime(); break;
         case kCmdBackground: RunInBackground(); break;
-        case kCmdLink2: win::OpenWebLink(link2_); break;
-        case kCmdLink3: win::OpenWebLink(link3_); break;
+        case kCmdLink2: win::OpenWebLink(link2_.link); break;
+        case kCmdLink3: win::OpenWebLink(link3_.link); break;
         case kCmdAbout: about_.Present(); break;
         case kCmdExit: ConfirmExit(); break;
     }
@@ -123,7 +117,7 @@ void TrayWindow::ToggleChime() {
     // The mode of this run stays as it is; the stored one applies from the next start.
     // The check mark moves only after the write succeeded.
     const bool on = GetMenuState(menu_.get(), kCmdChime, MF_BYCOMMAND) & MF_CHECKED;
-    config_.WriteString(W(config_ini::kSection), W(config_ini::kStrike), W(on ? chime::kOff : chime::kSoundAndBalloon));
+    win::WriteChimeMode(config_, on ? chime::kOff : chime::kSoundAndBalloon);
     CheckMenuItem(menu_.get(), kCmdChime, MF_BYCOMMAND | (on ? MF_UNCHECKED : MF_CHECKED));
 }
 
@@ -137,10 +131,7 @@ void TrayWindow::ConfirmExit() {
     const int answer =
         win::ShowMessageDialog(hwnd(), kConfirmExit, win::DialogKind::Confirmation, win::DialogButtons::YesNo);
     if (answer != win::kAnswerYes || !hwnd()) return;  // a close request may have ended us meanwhile
-    if (configuration && IsWindow(configuration)) {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(configuration, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    }
+    win::SendCloseRequest(configuration);
     Close();
 }
 
@@ -157,7 +148,7 @@ void TrayWindow::CheckShutdowns(const Moment&) {
 void TrayWindow::Chime(const Moment& second) {
     const ChimeAction action = ChimeFor(win::Narrow(chimeMode_), second.time);
     if (action.sound) PlaySoundW(L"CHIMES", GetModuleHandleW(nullptr), SND_RESOURCE);
-    if (action.balloon) tray_->ShowBalloon(W(kChimeBalloonTitle), W(ChimeBalloonText(second.time.hour)));
+    if (action.balloon) tray_->ShowBalloon(win::Widen(kChimeBalloonTitle), win::Widen(ChimeBalloonText(second.time.hour)));
 }
 
 LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

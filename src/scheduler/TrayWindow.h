@@ -9,6 +9,7 @@
 #include "IniFile.h"
 #include "PlanTable.h"
 #include "SecondTimer.h"
+#include "Settings.h"
 #include "TrayIcon.h"
 #include "Window.h"
 
@@ -46,7 +47,7 @@ private:
     win::IniFile config_;
     win::IniFile status_;
     std::wstring chimeMode_;
-    std::wstring title2_, title3_, link2_, link3_;
+    win::StatusLink link2_, link3_;
     PlanTable table_;
     win::UniqueIcon icon_;
     std::unique_ptr<win::TrayIcon> tray_;

@@ -64,10 +64,20 @@ private:
 
 PlanTable::PlanTable(CharByteWidth widthOf) : widthOf_(widthOf) {}
 
-void PlanTable::Open(const std::string& utf8Path) {
+void PlanTable::Close() {
+    versionQuery_.reset();  // before the connection it belongs to
     db_.reset();
     rows_.clear();
     eof_ = true;
+}
+
+SqliteConnection& PlanTable::Db() {
+    if (!db_) throw PlanTableError("The plan table is not open");
+    return *db_;
+}
+
+void PlanTable::Open(const std::string& utf8Path) {
+    Close();
     const std::string path = ResolveFileNameCase(utf8Path);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(std::u8string(path.begin(), path.end())), ec))
@@ -94,17 +104,20 @@ void PlanTable::Open(const std::string& utf8Path) {
     db_.emplace(std::move(db));
     widths_ = std::move(widths);
     try {
+        // Prepared once: the scheduler asks for it every second.
+        versionQuery_.emplace(*db_, "PRAGMA data_version");
         Load();
     } catch (...) {
-        db_.reset();
+        Close();
         throw;
     }
 }
 
 long long PlanTable::DataVersion() {
-    SqliteStatement version(*db_, "PRAGMA data_version");
-    version.Step();
-    return version.Integer(0);
+    versionQuery_->Step();
+    const long long version = versionQuery_->Integer(0);
+    versionQuery_->Reset();  // ends the read at once, so no lock is held between refreshes
+    return version;
 }
 
 void PlanTable::Load() {
@@ -112,7 +125,7 @@ void PlanTable::Load() {
     // again at the next refresh rather than missed.
     dataVersion_ = DataVersion();
     std::vector<Plan> rows;
-    SqliteStatement select(*db_, SelectAllSql());
+    SqliteStatement select(Db(), SelectAllSql());
     while (select.Step()) {
         Plan plan;
         plan.id = static_cast<int>(select.Integer(0));
@@ -124,7 +137,7 @@ void PlanTable::Load() {
 }
 
 void PlanTable::Refresh() {
-    if (!db_) throw PlanTableError("The plan table is not open");
+    Db();  // throws when not open
     if (DataVersion() != dataVersion_) Load();
     else First();
 }
@@ -181,15 +194,15 @@ std::string PlanTable::Cut(std::size_t textIndex, const std::string& text) const
 }
 
 int PlanTable::Append(const Plan& plan) {
-    if (!db_) throw PlanTableError("The plan table is not open");
+    SqliteConnection& db = Db();
     Plan stored;
     for (std::size_t i = 0; i < plan.texts.size(); ++i) stored.texts[i] = Cut(i, plan.texts[i]);
 
-    WriteTransaction transaction(*db_);
-    SqliteStatement insert(*db_, InsertSql());
+    WriteTransaction transaction(db);
+    SqliteStatement insert(db, InsertSql());
     for (std::size_t i = 0; i < stored.texts.size(); ++i) insert.Bind(static_cast<int>(i + 1), stored.texts[i]);
     insert.Run();
-    stored.id = static_cast<int>(sqlite3_last_insert_rowid(db_->get()));
+    stored.id = static_cast<int>(sqlite3_last_insert_rowid(db.get()));
     transaction.Commit();
 
     const auto at = std::upper_bound(rows_.begin(), rows_.end(), stored.id,
@@ -210,12 +223,12 @@ bool PlanTable::FindById(int id) {
 }
 
 void PlanTable::DeleteCurrent() {
-    if (!db_) throw PlanTableError("The plan table is not open");
+    SqliteConnection& db = Db();
     const int id = Current().id;
-    SqliteStatement remove(*db_, "DELETE FROM " + QuoteIdentifier(kPlanTableName) + " WHERE " +
+    SqliteStatement remove(db, "DELETE FROM " + QuoteIdentifier(kPlanTableName) + " WHERE " +
                                      QuoteIdentifier(field::kId) + " = ?");
     remove.Bind(1, static_cast<long long>(id));
-    WriteTransaction transaction(*db_);
+    WriteTransaction transaction(db);
     remove.Run();  // a row another program already removed is simply gone
     transaction.Commit();
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
@@ -224,10 +237,10 @@ void PlanTable::DeleteCurrent() {
 }
 
 void PlanTable::Empty() {
-    if (!db_) throw PlanTableError("The plan table is not open");
-    WriteTransaction transaction(*db_);
-    db_->Exec("DELETE FROM " + QuoteIdentifier(kPlanTableName));
-    SqliteStatement resetIds(*db_, "DELETE FROM sqlite_sequence WHERE name = ?");
+    SqliteConnection& db = Db();
+    WriteTransaction transaction(db);
+    db.Exec("DELETE FROM " + QuoteIdentifier(kPlanTableName));
+    SqliteStatement resetIds(db, "DELETE FROM sqlite_sequence WHERE name = ?");
     resetIds.Bind(1, kPlanTableName);
     resetIds.Run();
     transaction.Commit();

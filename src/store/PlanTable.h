@@ -61,6 +61,8 @@ public:
     std::optional<std::size_t> FieldWidth(std::string_view fieldName) const;
 
 private:
+    void Close();
+    SqliteConnection& Db();  // throws when not open
     void Load();
     long long DataVersion();
     std::size_t FieldIndex(std::string_view fieldName) const;  // 0 = ID, 1..7 text fields
@@ -68,6 +70,7 @@ private:
 
     CharByteWidth widthOf_;
     std::optional<SqliteConnection> db_;
+    std::optional<SqliteStatement> versionQuery_;  // declared after db_: destroyed before it
     std::vector<std::optional<std::size_t>> widths_;  // per text field
     std::vector<Plan> rows_;
     std::size_t current_ = 0;

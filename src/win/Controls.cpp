@@ -57,6 +57,15 @@ void Place(HWND control, Bounds at) {
     RememberLayout(control, at, usesUiFont);
 }
 
+void CenterInWorkArea(HWND window, int width, int height) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    const RECT& area = info.rcWork;
+    SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void RememberLayout(HWND child, Bounds at, bool usesUiFont) { SetPropW(child, kLayoutProperty, Pack(at, usesUiFont)); }
 
 void ScaleLayout(HWND window, UINT dpi) {

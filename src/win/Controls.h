@@ -18,6 +18,9 @@ HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWOR
 // Moves a control to 96-DPI bounds scaled for its parent.
 void Place(HWND control, Bounds at);
 
+// Gives a top-level window that outer size, centred in the work area of its monitor.
+void CenterInWorkArea(HWND window, int width, int height);
+
 // Keeps a child window's 96-DPI bounds with it, so ScaleLayout can place it again.
 void RememberLayout(HWND child, Bounds at, bool usesUiFont = false);
 

@@ -14,13 +14,11 @@ const std::wstring& ApplicationTitle();
 // A message box titled with the application title, with the error icon and the text.
 void ShowStandardError(HWND owner, const std::wstring& text);
 
-// Runs a handler; an error it does not catch is shown by the standard error display and
-// the program goes on.
-template <class Handler>
-void Guarded(HWND owner, Handler&& handler) noexcept;
-
+// Shows the exception being handled by the standard error display.
 void ShowCurrentException(HWND owner) noexcept;
 
+// Runs a handler; an error it does not catch is shown by the standard error display and
+// the program goes on.
 template <class Handler>
 void Guarded(HWND owner, Handler&& handler) noexcept {
     try {

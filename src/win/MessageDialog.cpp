@@ -1,5 +1,7 @@
 #include "MessageDialog.h"
 
+#include "Controls.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -32,7 +34,7 @@ struct DialogState {
 std::vector<WORD> DialogTemplate(const wchar_t* caption) {
     std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
     auto* header = reinterpret_cast<DLGTEMPLATE*>(t.data());
-    header->style = DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    header->style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     header->cx = 200;
     header->cy = 80;
     t.push_back(0);  // no menu
@@ -99,13 +101,7 @@ void Layout(HWND dialog, const DialogState& s) {
     RECT frame{0, 0, clientW, clientH};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)), dpi);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &info);
-    const RECT area = info.rcWork;
-    SetWindowPos(dialog, HWND_TOP, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, w, h, 0);
+    CenterInWorkArea(dialog, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -21,7 +21,7 @@ SecondTimer::~SecondTimer() { Stop(); }
 
 void SecondTimer::Start() {
     enabled_ = true;
-    Arm();
+    Arm(LocalClockMs());
 }
 
 void SecondTimer::Stop() {
@@ -29,15 +29,18 @@ void SecondTimer::Stop() {
     enabled_ = false;
 }
 
-void SecondTimer::Arm() { SetTimer(owner_, id_, SecondTracker::DelayToNextSecond(LocalClockMs(), kMarginMs), nullptr); }
+void SecondTimer::Arm(long long nowMs) {
+    SetTimer(owner_, id_, SecondTracker::DelayToNextSecond(nowMs, kMarginMs), nullptr);
+}
 
 bool SecondTimer::OnTimer(UINT_PTR id) {
     if (id != id_) return false;
     if (!enabled_) return true;
     // Re-arm first: a handler may open a modal window, whose message loop must keep
     // delivering this timer.
-    Arm();
-    for (long long second : tracker_.Tick(LocalClockMs())) handler_(MomentFromSeconds(second));
+    const long long now = LocalClockMs();
+    Arm(now);
+    for (long long second : tracker_.Tick(now)) handler_(MomentFromSeconds(second));
     return true;
 }
 

@@ -28,7 +28,7 @@ public:
     bool OnTimer(UINT_PTR id);
 
 private:
-    void Arm();
+    void Arm(long long nowMs);
 
     HWND owner_;
     UINT_PTR id_;

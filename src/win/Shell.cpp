@@ -6,15 +6,9 @@
 #include "WebAddress.h"
 
 namespace vorlen::win {
+namespace {
 
-INT_PTR ShellOpen(const std::wstring& target) {
-    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL));
-}
-
-void OpenWebLink(const std::wstring& link) {
-    if (IsWebAddress(Narrow(link))) ShellOpen(link);
-}
-
+// The text RunProgram shows for a failed shell result.
 std::wstring ShellFailureText(INT_PTR result) {
     switch (result) {
         case 0: return L"内存不足";
@@ -23,6 +17,16 @@ std::wstring ShellFailureText(INT_PTR result) {
         case ERROR_BAD_FORMAT: return L"文件格式不正确";
         default: return L"错误：" + std::to_wstring(result) + L"在执行程序时。";
     }
+}
+
+}  // namespace
+
+INT_PTR ShellOpen(const std::wstring& target) {
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL));
+}
+
+void OpenWebLink(const std::wstring& link) {
+    if (IsWebAddress(Narrow(link))) ShellOpen(link);
 }
 
 void RunProgram(HWND owner, const std::wstring& path) {
@@ -34,11 +38,12 @@ void RunProgram(HWND owner, const std::wstring& path) {
 
 HWND FindTopLevelWindow(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
-void SendCloseRequest(const wchar_t* title) {
-    if (HWND window = FindTopLevelWindow(title)) {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    }
+void SendCloseRequest(HWND window) {
+    if (!window || !IsWindow(window)) return;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
+
+void SendCloseRequest(const wchar_t* title) { SendCloseRequest(FindTopLevelWindow(title)); }
 
 }  // namespace vorlen::win

@@ -18,13 +18,12 @@ void OpenWebLink(const std::wstring& link);
 // with the warning icon, says why.
 void RunProgram(HWND owner, const std::wstring& path);
 
-// The text RunProgram shows for a failed shell result.
-std::wstring ShellFailureText(INT_PTR result);
-
 // The top-level window with exactly this title, or null.
 HWND FindTopLevelWindow(const wchar_t* title);
 
-// Sends a close request to the top-level window with this title, if there is one.
+// Sends a close request to the window, if it still exists; a hung window is not waited for.
+void SendCloseRequest(HWND window);
+// The same for the top-level window with this title, if there is one.
 void SendCloseRequest(const wchar_t* title);
 
 }  // namespace vorlen::win

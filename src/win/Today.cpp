@@ -19,10 +19,4 @@ std::string_view TodayWeekdayChar() { return WeekdayChar(TodayDayOfWeek()); }
 
 std::string_view WeekdayName() { return WeekdayFullName(TodayDayOfWeek()); }
 
-LocalMoment LocalNow() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {{now.wYear, now.wMonth, now.wDay}, {now.wHour, now.wMinute, now.wSecond}};
-}
-
 }  // namespace vorlen::win

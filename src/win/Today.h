@@ -1,8 +1,6 @@
-// Today's weekday and the current local moment, read from the system clock.
+// Today's weekday, read from the system clock.
 #pragma once
 #include <string_view>
-
-#include "CivilTime.h"
 
 namespace vorlen::win {
 
@@ -11,11 +9,5 @@ std::string_view TodayWeekdayChar();
 
 // "星期日" .. "星期六" for today; the weekly checks compare with it.
 std::string_view WeekdayName();
-
-struct LocalMoment {
-    Date date;
-    TimeOfDay time;
-};
-LocalMoment LocalNow();
 
 }  // namespace vorlen::win

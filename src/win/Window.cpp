@@ -68,13 +68,9 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         self->hwnd_ = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    bool handled = false;
-    Guarded(hwnd, [&] {
-        result = self->OnMessage(message, wParam, lParam);
-        handled = true;
-    });
-    return handled ? result : 0;
+    LRESULT result = 0;  // a handler that failed answers 0
+    Guarded(hwnd, [&] { result = self->OnMessage(message, wParam, lParam); });
+    return result;
 }
 
 }  // namespace vorlen::win

@@ -7,33 +7,17 @@ namespace {
 
 constexpr wchar_t kNineOClock[] = L"现在是北京时间上午9点整";
 
-// The notification area's balloon: a shown tooltip window whose tip is the text.
-HWND ShownBalloon(const std::wstring& text) {
-    struct Search {
-        const std::wstring* text;
-        HWND found;
-    } search{&text, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (IsWindowVisible(window) && WindowClass(window) == L"tooltips_class32" && WindowText(window) == *s->text) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Null if no such balloon appears within the time.
+// The notification area's balloon: a shown tooltip window whose tip is the text. Null if
+// none appears within the time.
 HWND WaitForBalloon(const std::wstring& text, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        if (HWND balloon = ShownBalloon(text)) return balloon;
-        Sleep(100);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    HWND balloon = nullptr;
+    PollUntil(timeoutMs, [&] {
+        for (HWND window : TopWindows())
+            if (IsWindowVisible(window) && WindowClass(window) == L"tooltips_class32" && WindowText(window) == text)
+                balloon = window;
+        return balloon != nullptr;
+    });
+    return balloon;
 }
 
 TEST(Chime, BalloonAtTheFullHourInTheModesThatShowIt) {

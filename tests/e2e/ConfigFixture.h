@@ -34,27 +34,16 @@ private:
 // The process's window with the title once it is shown, so its controls exist; null if
 // it does not come.
 inline HWND WaitForShown(const std::wstring& title, DWORD processId) {
-    struct Search {
-        const std::wstring* title;
-        DWORD processId;
-        HWND found;
-    } search{&title, processId, nullptr};
-    const DWORD start = GetTickCount();
-    do {
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != s->processId || !IsWindowVisible(window) || WindowText(window) != *s->title) return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(50);
-    } while (GetTickCount() - start < kWaitMs);
-    return nullptr;
+    HWND found = nullptr;
+    PollUntil(kWaitMs, [&] {
+        for (HWND window : TopWindows()) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId && IsWindowVisible(window) && WindowText(window) == title) found = window;
+        }
+        return found != nullptr;
+    });
+    return found;
 }
 
 struct RunningConfig {

@@ -24,15 +24,11 @@ struct InkCount {
 InkCount Ink(HWND control) {
     RECT r;
     GetWindowRect(control, &r);
-    HDC screen = GetDC(nullptr);
     InkCount ink;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) {
-            const COLORREF c = GetPixel(screen, x, y);
-            if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.red;
-            else if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.dark;
-        }
-    ReleaseDC(nullptr, screen);
+    for (COLORREF c : ScreenPixels(r)) {
+        if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.red;
+        else if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++ink.dark;
+    }
     return ink;
 }
 
@@ -202,9 +198,7 @@ TEST(ConfigProgram, PlanListShowsTheTableAndDeletesAndClears) {
     ASSERT_TRUE(WaitForTopWindowGone(L"确定"));
     EXPECT_EQ(Rows(list).size(), 3u);
     ASSERT_TRUE(ClickButton(config.window, L"删除"));
-    confirm = WaitForDialog(L"确定");
-    ASSERT_NE(confirm, nullptr);
-    ClickButton(confirm, L"是的");
+    ASSERT_TRUE(AnswerDialog(L"确定", L"是的"));
     ASSERT_TRUE(WaitForTopWindowGone(L"确定"));
     rows = Rows(list);
     ASSERT_EQ(rows.size(), 2u);
@@ -254,9 +248,7 @@ TEST(ConfigProgram, TableErrorIsShownAndTheListKeepsItsRows) {
     for (const wchar_t* button : {L"删除", L"清空"}) {
         ASSERT_TRUE(SelectListViewRow(list, 0));
         ASSERT_TRUE(ClickButton(config.window, button));
-        HWND confirm = WaitForDialog(L"确定");
-        ASSERT_NE(confirm, nullptr);
-        ClickButton(confirm, L"是的");
+        ASSERT_TRUE(AnswerDialog(L"确定", L"是的"));
         HWND error = WaitForDialog(kConfigTitle);  // the standard error display
         ASSERT_NE(error, nullptr) << win::Narrow(button);
         EXPECT_TRUE(HasText(error, L"Plan table: attempt to write a readonly database")) << win::Narrow(button);

@@ -80,26 +80,6 @@ std::wstring TextOf(HWND window, bool& hung) {
     return StoredText(window);
 }
 
-std::vector<HWND> TopWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-template <typename Done>
-bool PollUntil(DWORD timeoutMs, Done done) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(kPollMs);
-    }
-}
 
 // Memory in the process owning a window, for messages whose parameters point to memory
 // (the system copies such parameters only for the standard messages, not for the controls').
@@ -214,6 +194,35 @@ void ReadMenuInOwner(HWND menuWindow, ProbeBlock& block) {
 }
 
 }  // namespace
+
+std::vector<HWND> TopWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool PollUntil(DWORD timeoutMs, const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(kPollMs);
+    }
+}
+
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
 
 // ---- Top-level windows
 

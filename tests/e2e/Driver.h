@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,15 @@ inline constexpr DWORD kMessageTimeoutMs = 1000;        // for each message sent
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
 
+// Polls `done` until it answers true; false when it still answers false after timeoutMs.
+bool PollUntil(DWORD timeoutMs, const std::function<bool()>& done);
+
+// The colours of a screen area as the screen shows it, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
+
 // ---- Top-level windows, hidden ones included. Titles compare exactly, class names ignoring case.
 
+std::vector<HWND> TopWindows();
 HWND FindTopWindow(const std::wstring& title, const std::wstring& className = {});
 // Polls until a matching window exists; nullptr after timeoutMs.
 HWND WaitForTopWindow(const std::wstring& title, DWORD timeoutMs = kWaitMs, const std::wstring& className = {});

@@ -97,13 +97,18 @@ inline std::vector<std::wstring> Captions(const std::vector<MenuItem>& items) {
 
 // A dialog once it is shown, so its controls exist.
 inline HWND WaitForDialog(const std::wstring& title) {
-    const DWORD start = GetTickCount();
-    do {
-        HWND dialog = FindTopWindow(title, L"#32770");
-        if (dialog && IsWindowVisible(dialog)) return dialog;
-        Sleep(50);
-    } while (GetTickCount() - start < kWaitMs);
-    return nullptr;
+    HWND dialog = nullptr;
+    PollUntil(kWaitMs, [&] {
+        dialog = FindTopWindow(title, L"#32770");
+        return dialog && IsWindowVisible(dialog);
+    });
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// Waits for the dialog and presses one of its buttons; false when either is missing.
+inline bool AnswerDialog(const std::wstring& title, const std::wstring& button) {
+    HWND dialog = WaitForDialog(title);
+    return dialog && ClickButton(dialog, button);
 }
 
 inline bool HasText(HWND window, const std::wstring& text) {

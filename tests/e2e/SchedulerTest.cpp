@@ -11,15 +11,11 @@ bool IconShown() {
     if (!tray) return false;
     RECT r;
     GetWindowRect(tray, &r);
-    HDC screen = GetDC(nullptr);
-    int red = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = std::max(r.left, r.right - 64); x < r.right; ++x) {
-            const COLORREF c = GetPixel(screen, x, y);
-            if (GetRValue(c) > 180 && GetGValue(c) < 140 && GetBValue(c) < 100) ++red;
-        }
-    ReleaseDC(nullptr, screen);
-    return red > 10;
+    r.left = std::max(r.left, r.right - 64);
+    const auto pixels = ScreenPixels(r);
+    return std::count_if(pixels.begin(), pixels.end(), [](COLORREF c) {
+               return GetRValue(c) > 180 && GetGValue(c) < 140 && GetBValue(c) < 100;
+           }) > 10;
 }
 
 TEST(Scheduler, SecondInstanceEndsAtOnceAndTheFirstRunsOn) {
@@ -191,9 +187,7 @@ TEST(Scheduler, ExitAnsweredNoKeepsRunningAndYesEndsBoth) {
     EXPECT_NE(FindTopWindow(kConfigTitle), nullptr);
 
     scheduler.Choose(L"退出");
-    confirm = WaitForDialog(L"确定");
-    ASSERT_NE(confirm, nullptr);
-    ASSERT_TRUE(ClickButton(confirm, L"是的"));
+    ASSERT_TRUE(AnswerDialog(L"确定", L"是的"));
     ASSERT_TRUE(scheduler.process.WaitForExit(5000));
     EXPECT_TRUE(WaitForTopWindowGone(kConfigTitle, 5000));
 }

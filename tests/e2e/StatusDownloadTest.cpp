@@ -25,15 +25,6 @@ void Serve(const std::string& queue) {
     test::WriteBytes(ServerFile(L"responses\\oversized"), kNewStatus + "title2=" + std::string(70 * 1024, 'x') + "\r\n");
 }
 
-bool WaitFor(DWORD timeoutMs, const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(200);
-    }
-    return true;
-}
-
 TEST(StatusDownload, ReplacesStatusIniAbout25SecondsAfterStartAndChangesNoLabel) {
     Serve("");
     ConfigFolder folder(SchedulerKind::StandIn, VORLEN_CONFIG_LOOPBACK_EXE);
@@ -43,7 +34,7 @@ TEST(StatusDownload, ReplacesStatusIniAbout25SecondsAfterStartAndChangesNoLabel)
     Sleep(20000);
     EXPECT_EQ(RequestsServed(), 0) << "fetched before the countdown ended";
     EXPECT_EQ(test::ReadBytes(folder / L"Status.ini"), kOldStatus);
-    EXPECT_TRUE(WaitFor(15000, [&] { return test::ReadBytes(folder / L"Status.ini") == kNewStatus; }));
+    EXPECT_TRUE(PollUntil(15000, [&] { return test::ReadBytes(folder / L"Status.ini") == kNewStatus; }));
     EXPECT_EQ(RequestsServed(), 1);
     EXPECT_EQ(WindowText(FindChildById(config.window, 200)), L"old") << "the labels keep this run's texts";
     // The window answered throughout and still does.
@@ -63,7 +54,7 @@ TEST(StatusDownload, FailedOrForeignDownloadsLeaveTheOldFileByteForByte) {
         configs.push_back(std::make_unique<RunningConfig>(*folders.back()));
         ASSERT_NE(configs.back()->window, nullptr);
     }
-    ASSERT_TRUE(WaitFor(45000, [&] { return RequestsServed() == static_cast<int>(answers.size()); }));
+    ASSERT_TRUE(PollUntil(45000, [&] { return RequestsServed() == static_cast<int>(answers.size()); }));
     Sleep(3000);  // time for a download to be written, had it been accepted
     for (const auto& folder : folders) {
         EXPECT_EQ(test::ReadBytes(*folder / L"Status.ini"), kOldStatus);
